@@ -2,15 +2,22 @@
 // error box shows (before its full stop is added).
 #pragma once
 
-#include <stdexcept>
+#include <exception>
 #include <string>
+#include <utility>
 
 namespace motrel {
 
-// Root of every error the program reports to the user.
-class Exception : public std::runtime_error {
+// Root of every error the program reports to the user. The message is kept whole: a field
+// text may hold any byte, a NUL among them, and what() would stop there.
+class Exception : public std::exception {
 public:
-    using std::runtime_error::runtime_error;
+    explicit Exception(std::string message) : message_(std::move(message)) {}
+    const std::string& message() const noexcept { return message_; }
+    const char* what() const noexcept override { return message_.c_str(); }
+
+private:
+    std::string message_;
 };
 
 // A field text is no number: "'<text>' is not a valid floating point value".
