@@ -11,11 +11,14 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 #include "motrel/errors.h"
+#include "motrel/extended.h"
 #include "motrel/frame.h"
+#include "motrel/number_text.h"
 
 namespace motrel::testing {
 
@@ -47,9 +50,7 @@ public:
         EXPECT_LT(selector, selectorCount_);
         return checked == selector;
     }
-    void showEmptyFieldDialog(std::string_view message) override {
-        dialogs.emplace_back(message);
-    }
+    void showEmptyFieldDialog(std::string_view message) override { dialogs.emplace_back(message); }
 
     std::vector<std::string> texts;
     std::optional<std::size_t> checked;  // the one checked selector, if any
@@ -59,6 +60,23 @@ public:
 
 private:
     std::size_t selectorCount_;
+};
+
+// Names a parameterized test after its row's `name`.
+struct RowName {
+    template <typename Row>
+    std::string operator()(const ::testing::TestParamInfo<Row>& row) const {
+        return row.param.name;
+    }
+};
+
+// Names a test over (row, separator) after the row and the separator.
+struct RowAndSeparatorName {
+    template <typename Row>
+    std::string operator()(const ::testing::TestParamInfo<std::tuple<Row, char>>& row) const {
+        return std::string(std::get<0>(row.param).name) +
+               (std::get<1>(row.param) == ',' ? "_comma" : "_fullStop");
+    }
 };
 
 // The index of the selector with this component name in the page's testing order.
@@ -75,11 +93,16 @@ enum class Fault { none, convert, zeroDivide, invalidOp, overflow };
 
 inline const char* faultName(Fault fault) {
     switch (fault) {
-        case Fault::none: return "none";
-        case Fault::convert: return "EConvertError";
-        case Fault::zeroDivide: return "EZeroDivide";
-        case Fault::invalidOp: return "EInvalidOp";
-        case Fault::overflow: return "EOverflow";
+        case Fault::none:
+            return "none";
+        case Fault::convert:
+            return "EConvertError";
+        case Fault::zeroDivide:
+            return "EZeroDivide";
+        case Fault::invalidOp:
+            return "EInvalidOp";
+        case Fault::overflow:
+            return "EOverflow";
     }
     return "?";
 }
@@ -140,6 +163,63 @@ inline ::testing::AssertionResult startsWithDigits(long double value, const char
     }
     return ::testing::AssertionFailure()
            << fullPrecision(value) << " does not start with " << digits;
+}
+
+// What a computation must give, once its result is stored as a double.
+struct Expected {
+    Fault fault = Fault::none;
+    const char* digits = nullptr;  // leading digits of the stored value, e.g. "31.107854"
+    const char* text = nullptr;    // the written text, comma separator
+    std::optional<double> exact;   // the stored value itself
+};
+
+// Stores the computation's result as the frame does and checks it against `expected`.
+template <typename Compute>
+void expectResult(Compute compute, const Expected& expected) {
+    double stored = 0;
+    const Fault fault = faultOf([&] { stored = roundToDouble(compute()); });
+    ASSERT_EQ(fault, expected.fault);
+    if (fault != Fault::none) return;
+    if (expected.digits) EXPECT_TRUE(startsWithDigits(stored, expected.digits));
+    if (expected.text) {
+        EXPECT_EQ(formatResult(stored, ','), expected.text) << fullPrecision(stored);
+    }
+    if (expected.exact) {
+        EXPECT_EQ(stored, *expected.exact)
+            << "expected " << fullPrecision(*expected.exact) << ", got " << fullPrecision(stored);
+    }
+}
+
+// One click on a page, from the texts given: the selected field's new text, or the error, or
+// the empty-field dialog.
+struct PageCase {
+    const char* name;
+    std::vector<std::string> texts;
+    const char* selector;  // nullptr: none checked
+    Fault fault = Fault::none;
+    std::string_view expected = {};  // the selected field's new text, or the error's message
+    bool dialog = false;             // the empty-field dialog, and nothing written
+};
+
+inline void expectClick(const PageDescription& page, const PageCase& row) {
+    FakeView view(page, row.texts);
+    if (row.selector) view.checked = selectorNamed(page, row.selector);
+
+    const ClickOutcome outcome = click(page, view, ',');
+
+    EXPECT_EQ(outcome.fault, row.fault);
+    std::vector<std::string> expectedTexts = row.texts;
+    if (row.fault != Fault::none) {
+        EXPECT_EQ(outcome.message, row.expected);
+    } else if (!row.dialog && view.checked) {
+        expectedTexts[page.selectors[*view.checked].target] = row.expected;
+    }
+    EXPECT_EQ(view.texts, expectedTexts);
+    if (row.dialog) {
+        EXPECT_EQ(view.dialogs, std::vector<std::string>{std::string(page.emptyFieldMessage)});
+    } else {
+        EXPECT_TRUE(view.dialogs.empty());
+    }
 }
 
 }  // namespace motrel::testing
