@@ -1,0 +1,83 @@
+#include "page_builder.h"
+
+#include <QButtonGroup>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace motrel::app {
+namespace {
+
+QString qText(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString defaultText(const ControlRow& row, char decimalSeparator) {
+    std::string text(row.text);
+    if (row.decimalText) std::replace(text.begin(), text.end(), ',', decimalSeparator);
+    return QString::fromStdString(text);
+}
+
+QWidget* createControl(QWidget& page, const ControlRow& row, char decimalSeparator,
+                       QButtonGroup& selectors) {
+    switch (row.kind) {
+        case ControlKind::Label: {
+            auto* label = new QLabel(qText(row.text), &page);
+            label->move(row.left, row.top);
+            label->resize(label->sizeHint().width(), row.height);  // sized to its caption
+            return label;
+        }
+        case ControlKind::Edit: {
+            auto* edit = new QLineEdit(defaultText(row, decimalSeparator), &page);
+            edit->setGeometry(row.left, row.top, row.width, row.height);
+            return edit;
+        }
+        case ControlKind::Selector: {
+            auto* selector = new QRadioButton(&page);
+            selector->setGeometry(row.left, row.top, row.width, row.height);
+            selector->setFocusPolicy(Qt::ClickFocus);
+            QObject::connect(selector, &QRadioButton::toggled, selector, [selector](bool on) {
+                selector->setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus);
+            });
+            selectors.addButton(selector);
+            return selector;
+        }
+        case ControlKind::CalcButton: {
+            auto* button = new QPushButton(qText(row.text), &page);
+            button->setGeometry(row.left, row.top, row.width, row.height);
+            button->setAutoDefault(false);
+            button->setDefault(true);  // drawn with the default frame; the form does the rest
+            return button;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+BuiltPage buildPage(QWidget& page, const PageTable& table, char decimalSeparator) {
+    auto* selectors = new QButtonGroup(&page);
+    selectors->setExclusive(true);
+
+    BuiltPage built;
+    std::vector<std::pair<int, QWidget*>> tabStops;
+    for (const ControlRow& row : table.controls) {
+        QWidget* control = createControl(page, row, decimalSeparator, *selectors);
+        control->setObjectName(qText(row.name));
+        setBackgroundColour(*control, row.colour);
+        if (row.tabOrder != noTabStop) tabStops.emplace_back(row.tabOrder, control);
+        if (row.kind == ControlKind::CalcButton)
+            built.calcButton = qobject_cast<QPushButton*>(control);
+    }
+    std::sort(tabStops.begin(), tabStops.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& stop : tabStops) built.tabSequence.append(stop.second);
+    return built;
+}
+
+}  // namespace motrel::app

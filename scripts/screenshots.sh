@@ -1,0 +1,14 @@
+#!/bin/sh
+# Writes docs/screenshots/<page>.png for each of the window's five pages. It builds the
+# screenshot tool (the real form, shown on a virtual X screen, each page grabbed in turn) and
+# runs it under Xvfb.
+#
+#   scripts/screenshots.sh [build directory]      (default: build)
+set -eu
+repo=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-"$repo/build"}
+cmake -S "$repo" -B "$build" -DMOTREL_BUILD_BENCH=OFF >/dev/null
+cmake --build "$build" -j2 --target motrel-screenshots
+env -u QT_QPA_PLATFORM xvfb-run -a -s "-screen 0 1024x768x24" \
+    "$build/app/motrel-screenshots" "$repo/docs/screenshots"
+ls "$repo/docs/screenshots"
