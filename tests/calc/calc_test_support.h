@@ -170,7 +170,7 @@ struct Expected {
     Fault fault = Fault::none;
     const char* digits = nullptr;  // leading digits of the stored value, e.g. "31.107854"
     const char* text = nullptr;    // the written text, comma separator
-    std::optional<double> exact;   // the stored value itself
+    std::optional<double> exact = std::nullopt;  // the stored value itself
 };
 
 // Stores the computation's result as the frame does and checks it against `expected`.
@@ -180,7 +180,9 @@ void expectResult(Compute compute, const Expected& expected) {
     const Fault fault = faultOf([&] { stored = roundToDouble(compute()); });
     ASSERT_EQ(fault, expected.fault);
     if (fault != Fault::none) return;
-    if (expected.digits) EXPECT_TRUE(startsWithDigits(stored, expected.digits));
+    if (expected.digits) {
+        EXPECT_TRUE(startsWithDigits(stored, expected.digits));
+    }
     if (expected.text) {
         EXPECT_EQ(formatResult(stored, ','), expected.text) << fullPrecision(stored);
     }
@@ -200,6 +202,8 @@ struct PageCase {
     std::string_view expected = {};  // the selected field's new text, or the error's message
     bool dialog = false;             // the empty-field dialog, and nothing written
 };
+
+inline void PrintTo(const PageCase& row, std::ostream* out) { *out << row.name; }
 
 inline void expectClick(const PageDescription& page, const PageCase& row) {
     FakeView view(page, row.texts);
