@@ -132,5 +132,16 @@ INSTANTIATE_TEST_SUITE_P(Rows, NumberReadingTest,
                                             ::testing::Values(',', '.')),
                          testing::RowAndSeparatorName());
 
+// A pasted text may hold a NUL; the message must still quote all of it, not stop there.
+TEST(NumberReading, QuotesATextWithANulWhole) {
+    const std::string text("1\0 2", 4);
+    try {
+        readNumber(text, ',');
+        FAIL() << "read as a number";
+    } catch (const EConvertError& e) {
+        EXPECT_EQ(e.message(), "'" + text + "' is not a valid floating point value");
+    }
+}
+
 }  // namespace
 }  // namespace motrel
