@@ -2,14 +2,19 @@
 
 #include <QEvent>
 #include <QFrame>
+#include <QGroupBox>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLocale>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolTip>
 
+#include "about_page.h"
 #include "motrel/intake_timing.h"
 #include "motrel/number_text.h"
 #include "motrel/port_timing.h"
@@ -95,7 +100,8 @@ TForm1::TForm1(char decimalSeparator) : decimalSeparator_(decimalSeparator) {
                                   &TForm1::Button3Click);
     Button4 =
         buildCalculatorPage(*TabSheet4, speedTable(), motrel::speed::page(), &TForm1::Button4Click);
-    // The About page's content joins the tab sequence here, after the calculator pages.
+    buildAboutPage();
+    wireMouseHandlers();
 
     // Tab goes round the visible page's tab stops and the tab row; hidden pages are skipped.
     QWidget* previous = PageControl1;
@@ -109,6 +115,16 @@ TForm1::TForm1(char decimalSeparator) : decimalSeparator_(decimalSeparator) {
 }
 
 TForm1::~TForm1() = default;
+
+// The About page: its memo is its one tab stop; neither link takes focus.
+void TForm1::buildAboutPage() {
+    const AboutPage page = motrel::app::buildAboutPage(*TabSheet5);
+    Image1 = page.Image1;
+    Label22 = page.Label22;
+    GroupBox1 = page.GroupBox1;
+    Memo1 = page.Memo1;
+    StaticText1 = page.StaticText1;
+}
 
 QWidget* TForm1::addPage(const char* name, const QString& caption) {
     auto* sheet = new QWidget;
@@ -167,12 +183,16 @@ void TForm1::keyPressEvent(QKeyEvent* event) {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
+    if (event->type() == QEvent::KeyPress && qobject_cast<QPushButton*>(watched) != nullptr) {
         const auto& key = static_cast<const QKeyEvent&>(*event);
         if (isEnterKey(key)) {
             pressEnter(key);
             return true;
         }
+    }
+    if (event->type() == QEvent::MouseMove || event->type() == QEvent::MouseButtonRelease) {
+        if (mouseEvent(static_cast<QWidget&>(*watched), static_cast<const QMouseEvent&>(*event)))
+            return true;
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -29,7 +29,9 @@ QWidget* createControl(QWidget& page, const ControlRow& row, char decimalSeparat
         case ControlKind::Label: {
             auto* label = new QLabel(qText(row.text), &page);
             label->move(row.left, row.top);
-            label->resize(label->sizeHint().width(), row.height);  // sized to its caption
+            // Sized to its caption, trailing blanks included: they widen its hover area.
+            const int captionWidth = label->fontMetrics().horizontalAdvance(label->text());
+            label->resize(std::max(label->sizeHint().width(), captionWidth), row.height);
             return label;
         }
         case ControlKind::Edit: {
