@@ -10,11 +10,14 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolTip>
 
 #include "about_page.h"
+#include "accessible_names.h"
+#include "field_controls.h"
 #include "motrel/intake_timing.h"
 #include "motrel/number_text.h"
 #include "motrel/port_timing.h"
@@ -26,6 +29,7 @@
 #include "platform/application.h"
 #include "platform/colours.h"
 #include "program_title.h"
+#include "qstring_view.h"
 
 namespace motrel::app {
 namespace {
@@ -102,6 +106,7 @@ TForm1::TForm1(char decimalSeparator) : decimalSeparator_(decimalSeparator) {
         buildCalculatorPage(*TabSheet4, speedTable(), motrel::speed::page(), &TForm1::Button4Click);
     buildAboutPage();
     wireMouseHandlers();
+    describeForAssistiveTechnology(*this);
 
     // Tab goes round the visible page's tab stops and the tab row; hidden pages are skipped.
     QWidget* previous = PageControl1;
@@ -174,9 +179,24 @@ void TForm1::pressEnter(const QKeyEvent& event) {
     if (button != nullptr && button->isVisible() && button->isEnabled()) button->click();
 }
 
+// An unchecked selector is no tab stop, so without this key the keyboard alone could not
+// choose what to compute. The focus stays in the field.
+void TForm1::selectQuantityOfFocusedField() {
+    const QWidget* field = focusWidget();
+    const FieldControls* controls =
+        field ? controlsOfField(field->objectName().toStdString()) : nullptr;
+    if (controls == nullptr || controls->selector.empty()) return;
+    if (auto* selector = findChild<QRadioButton*>(toQString(controls->selector)))
+        selector->setChecked(true);
+}
+
 void TForm1::keyPressEvent(QKeyEvent* event) {
     if (isEnterKey(*event)) {
         pressEnter(*event);
+        return;
+    }
+    if (event->key() == Qt::Key_F4 && event->modifiers() == Qt::NoModifier) {
+        selectQuantityOfFocusedField();
         return;
     }
     QWidget::keyPressEvent(event);

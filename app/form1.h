@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <string_view>
 
 #include "control_table.h"
 #include "motrel/frame.h"
@@ -103,12 +104,14 @@ private:
                                      const motrel::PageDescription& description,
                                      void (TForm1::*click)());
     void pressEnter(const QKeyEvent& event);
+    void selectQuantityOfFocusedField();
     void calculate(CalculatorPageView& page);
     void buildAboutPage();
     void wireMouseHandlers();
     bool mouseEvent(QWidget& control, const QMouseEvent& event);
     // The status bar redraws on every text it is given, so an unchanged text is not given.
     void setStatusText(const QString& text);
+    void showHint(std::string_view text);
 
     char decimalSeparator_;
     QList<QWidget*> tabSequence_;

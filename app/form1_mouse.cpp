@@ -12,8 +12,10 @@
 
 #include "about_page.h"
 #include "form1.h"
+#include "hint_texts.h"
 #include "platform/application.h"
 #include "platform/colours.h"
+#include "qstring_view.h"
 
 namespace motrel::app {
 namespace {
@@ -69,7 +71,7 @@ bool usesMoves(const QWidget& target) {
 
 QString withoutTrailingBlanks(std::string_view address) {
     while (address.ends_with(' ')) address.remove_suffix(1);
-    return QString::fromLatin1(address.data(), static_cast<qsizetype>(address.size()));
+    return toQString(address);
 }
 
 }  // namespace
@@ -78,8 +80,7 @@ void TForm1::wireMouseHandlers() {
     for (const HintWiring& wiring : hintWiring) {
         for (std::string_view name : wiring.controls) {
             if (name.empty()) continue;
-            auto* control = findChild<QWidget*>(
-                QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+            auto* control = findChild<QWidget*>(toQString(name));
             if (control == nullptr) qFatal("no control %s to carry a hint", name.data());
             QWidget& target = eventTarget(*control);
             target.setMouseTracking(true);  // moves without a button come too
@@ -114,66 +115,27 @@ void TForm1::setStatusText(const QString& text) {
     if (StatusBar1->currentMessage() != text) StatusBar1->showMessage(text);
 }
 
-// The texts keep their trailing blanks.
-void TForm1::TimingEditMouseMove(const QMouseEvent&) {
-    setStatusText(QStringLiteral("Transfer / exhaust port timing in degrees of the crankshaft."));
-}
-void TForm1::PoorthoogteEditMouseMove(const QMouseEvent&) {
-    setStatusText(QStringLiteral("Distance between port top edge and cylinder top edge in mm.   "));
-}
-void TForm1::DeckEditMouseMove(const QMouseEvent&) {
-    setStatusText(
-        QStringLiteral("Distance between piston top edge and cylinder top at TDC in mm.  "));
-}
-void TForm1::SlagEditMouseMove(const QMouseEvent&) {
-    setStatusText(QStringLiteral("Stroke of the piston in mm.          "));
-}
-void TForm1::DrijfstanglengteEditMouseMove(const QMouseEvent&) {
-    setStatusText(QStringLiteral("Length of the connecting rod from center to center in mm.    "));
-}
-void TForm1::TimingEdit1MouseMove(const QMouseEvent&) {
-    setStatusText(QStringLiteral("Intake port timing in deg. of the cycle.  "));
-}
-void TForm1::InlaathoogteEditMouseMove(const QMouseEvent&) {
-    setStatusText(QStringLiteral("Distance between port bottom and top of the cylinder."));
-}
-void TForm1::Label28MouseMove(const QMouseEvent&) {
-    setStatusText(QStringLiteral("Length of the piston skirt on intake side. "));
-}
-void TForm1::WerkelijkebreedteEditMouseMove(const QMouseEvent&) {
-    setStatusText(QStringLiteral("Actual width of the port opening in mm.           "));
-}
-void TForm1::PoortmapbreedteEditMouseMove(const QMouseEvent&) {
-    setStatusText(QStringLiteral(
-        "The width of the port measured on the port-map diagram in millimeters.       "));
-}
-void TForm1::BoringEditMouseMove(const QMouseEvent&) {
-    setStatusText(QStringLiteral("Diameter of the cylinder in millimeters.   "));
-}
-void TForm1::SnelheidEditMouseMove(const QMouseEvent&) {
-    setStatusText(QStringLiteral("Speed of the bike in km per hour. "));
-}
-void TForm1::Label8MouseMove(const QMouseEvent&) {
-    setStatusText(QStringLiteral("Crankshaft revolutions per minute.         "));
-}
-void TForm1::VoortandwielEditMouseMove(const QMouseEvent&) {
-    setStatusText(QStringLiteral("Number of teeth of the front sprocket. "));
-}
-void TForm1::AchtertandwielEditMouseMove(const QMouseEvent&) {
-    setStatusText(QStringLiteral("Number of teeth of the rear sprocket.    "));
-}
-void TForm1::InterneverhoudingEditMouseMove(const QMouseEvent&) {
-    setStatusText(QStringLiteral("Crankshaft gear to the front sprocket axel gear ratio.      "));
-}
-void TForm1::Label6MouseMove(const QMouseEvent&) {
-    setStatusText(QStringLiteral("Tire circum. in meters. "));
-}
-void TForm1::TabSheet4MouseMove(const QMouseEvent&) {
-    setStatusText(QStringLiteral("Hold the cursor on a field for information."));
-}
-void TForm1::Image1MouseMove(const QMouseEvent&) {
-    setStatusText(QStringLiteral("Klick to visit my website.          "));
-}
+void TForm1::showHint(std::string_view text) { setStatusText(toQString(text)); }
+
+void TForm1::TimingEditMouseMove(const QMouseEvent&) { showHint(hint::timing); }
+void TForm1::PoorthoogteEditMouseMove(const QMouseEvent&) { showHint(hint::portHeight); }
+void TForm1::DeckEditMouseMove(const QMouseEvent&) { showHint(hint::deck); }
+void TForm1::SlagEditMouseMove(const QMouseEvent&) { showHint(hint::stroke); }
+void TForm1::DrijfstanglengteEditMouseMove(const QMouseEvent&) { showHint(hint::connectingRod); }
+void TForm1::TimingEdit1MouseMove(const QMouseEvent&) { showHint(hint::intakeTiming); }
+void TForm1::InlaathoogteEditMouseMove(const QMouseEvent&) { showHint(hint::intakeHeight); }
+void TForm1::Label28MouseMove(const QMouseEvent&) { showHint(hint::pistonLength); }
+void TForm1::WerkelijkebreedteEditMouseMove(const QMouseEvent&) { showHint(hint::actualWidth); }
+void TForm1::PoortmapbreedteEditMouseMove(const QMouseEvent&) { showHint(hint::portMapWidth); }
+void TForm1::BoringEditMouseMove(const QMouseEvent&) { showHint(hint::bore); }
+void TForm1::SnelheidEditMouseMove(const QMouseEvent&) { showHint(hint::speed); }
+void TForm1::Label8MouseMove(const QMouseEvent&) { showHint(hint::rpm); }
+void TForm1::VoortandwielEditMouseMove(const QMouseEvent&) { showHint(hint::frontSprocket); }
+void TForm1::AchtertandwielEditMouseMove(const QMouseEvent&) { showHint(hint::rearSprocket); }
+void TForm1::InterneverhoudingEditMouseMove(const QMouseEvent&) { showHint(hint::gearRatio); }
+void TForm1::Label6MouseMove(const QMouseEvent&) { showHint(hint::circumference); }
+void TForm1::TabSheet4MouseMove(const QMouseEvent&) { showHint(hint::page); }
+void TForm1::Image1MouseMove(const QMouseEvent&) { showHint(hint::picture); }
 void TForm1::TabSheet5MouseMove(const QMouseEvent&) { setStatusText(QString()); }
 
 void TForm1::StaticText1MouseMove(const QMouseEvent&) { highlightLink(*StaticText1); }

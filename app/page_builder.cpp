@@ -10,12 +10,10 @@
 #include <utility>
 #include <vector>
 
+#include "qstring_view.h"
+
 namespace motrel::app {
 namespace {
-
-QString qText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString defaultText(const ControlRow& row, char decimalSeparator) {
     std::string text(row.text);
@@ -27,7 +25,7 @@ QWidget* createControl(QWidget& page, const ControlRow& row, char decimalSeparat
                        QButtonGroup& selectors) {
     switch (row.kind) {
         case ControlKind::Label: {
-            auto* label = new QLabel(qText(row.text), &page);
+            auto* label = new QLabel(toQString(row.text), &page);
             label->move(row.left, row.top);
             // Sized to its caption, trailing blanks included: they widen its hover area.
             const int captionWidth = label->fontMetrics().horizontalAdvance(label->text());
@@ -50,7 +48,7 @@ QWidget* createControl(QWidget& page, const ControlRow& row, char decimalSeparat
             return selector;
         }
         case ControlKind::CalcButton: {
-            auto* button = new QPushButton(qText(row.text), &page);
+            auto* button = new QPushButton(toQString(row.text), &page);
             button->setGeometry(row.left, row.top, row.width, row.height);
             button->setAutoDefault(false);
             button->setDefault(true);  // drawn with the default frame; the form does the rest
@@ -70,7 +68,7 @@ BuiltPage buildPage(QWidget& page, const PageTable& table, char decimalSeparator
     std::vector<std::pair<int, QWidget*>> tabStops;
     for (const ControlRow& row : table.controls) {
         QWidget* control = createControl(page, row, decimalSeparator, *selectors);
-        control->setObjectName(qText(row.name));
+        control->setObjectName(toQString(row.name));
         setBackgroundColour(*control, row.colour);
         if (row.tabOrder != noTabStop) tabStops.emplace_back(row.tabOrder, control);
         if (row.kind == ControlKind::CalcButton)
