@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextLayout>
+#include <QtMath>
 
 #include "platform/colours.h"
 
@@ -59,12 +61,16 @@ QPlainTextEdit* addMemo(QGroupBox& group) {
 QLabel* addLink(QGroupBox& group, QPlainTextEdit& memo) {
     auto* link = new QLabel(QStringLiteral("here"), &group);
     link->setObjectName(QStringLiteral("StaticText1"));
-    QTextCursor word(memo.document()->findBlockByNumber(linkLine));
-    word.movePosition(QTextCursor::Right, QTextCursor::MoveAnchor,
-                      static_cast<int>(linkLead.size()));
-    const QRect at = memo.cursorRect(word);
-    link->setGeometry(memo.x() + memo.viewport()->x() + at.left(),
-                      memo.y() + memo.viewport()->y() + at.top(), 21, 17);
+    // The word's first glyph starts where the layout puts it; the cursor rectangle before it
+    // lies a pixel further right, so only its top is taken.
+    const QTextBlock block = memo.document()->findBlockByNumber(linkLine);
+    const int lead = static_cast<int>(linkLead.size());
+    QTextCursor word(block);
+    word.movePosition(QTextCursor::Right, QTextCursor::MoveAnchor, lead);
+    const QRect cursor = memo.cursorRect(word);
+    const qreal glyphX = block.layout()->position().x() + block.layout()->lineAt(0).cursorToX(lead);
+    link->setGeometry(memo.x() + memo.viewport()->x() + qFloor(glyphX),
+                      memo.y() + memo.viewport()->y() + cursor.top(), 21, 17);
     link->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     link->setCursor(Qt::PointingHandCursor);
     link->setFocusPolicy(Qt::NoFocus);

@@ -6,7 +6,7 @@ packages=(
     cmake g++ make pkg-config
     libgtest-dev libbenchmark-dev
     qt6-base-dev qt6-base-dev-tools libgl-dev
-    fonts-dejavu-core
+    fonts-dejavu-core fonts-liberation
     xvfb xauth
     clang libclang-rt-14-dev
 )

@@ -1,5 +1,7 @@
 // The window as the user meets it: its start state, where Enter and Tab go, and the pages.
+#include <QFontInfo>
 #include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -37,6 +39,8 @@ private slots:
     void ctrlTabSwitchesPages();
     void pageSwitchKeepsTextsAndCheckedSelector();
     void localeChangeRereadsTheSeparator();
+    void windowFontIsTheOneThePagesAreMeasuredFor();
+    void captionsAreNeitherCutNorOverlapping();
 
 private:
     std::unique_ptr<TForm1> form_;
@@ -257,5 +261,31 @@ void WindowTest::localeChangeRereadsTheSeparator() {
 }
 
 int main(int argc, char** argv) { return runWindowTests<WindowTest>(argc, argv); }
+
+// The captions are sized for Liberation Sans; a fallback font would be wider.
+void WindowTest::windowFontIsTheOneThePagesAreMeasuredFor() {
+    const QFontInfo font(form_->TabSheet1->font());
+    QCOMPARE(font.family(), QStringLiteral("Liberation Sans"));
+    QCOMPARE(font.pixelSize(), 11);
+}
+
+// At any scale factor: every caption shows whole inside its page and covers no other control.
+void WindowTest::captionsAreNeitherCutNorOverlapping() {
+    for (QWidget* page : {form_->TabSheet1, form_->TabSheet2, form_->TabSheet3, form_->TabSheet4}) {
+        form_->PageControl1->setCurrentWidget(page);
+        const QList<QWidget*> controls = page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        for (const QLabel* label : page->findChildren<QLabel*>()) {
+            const QString name = label->objectName();
+            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
+                     qPrintable(name));
+            QVERIFY2(page->rect().contains(label->geometry()), qPrintable(name));
+            for (const QWidget* other : controls) {
+                if (other == label) continue;
+                QVERIFY2(!label->geometry().intersects(other->geometry()),
+                         qPrintable(name + QStringLiteral(" covers ") + other->objectName()));
+            }
+        }
+    }
+}
 
 #include "window_test.moc"
