@@ -9,6 +9,8 @@ packages=(
     fonts-dejavu-core fonts-liberation
     xvfb xauth
     clang libclang-rt-14-dev
+    # scripts/check-install.sh: validators, cpack's shlibdeps (dpkg-dev, file), xwininfo
+    appstream desktop-file-utils dpkg-dev file x11-utils
 )
 
 missing=()
