@@ -11,6 +11,9 @@ packages=(
     clang libclang-rt-14-dev
     # scripts/check-install.sh: validators, cpack's shlibdeps (dpkg-dev, file), xwininfo
     appstream desktop-file-utils dpkg-dev file x11-utils
+    # scripts/bench-startup.sh watches the window from outside as an X11 client: libX11 to
+    # see it mapped, XDamage to see its first paint; valgrind counts instructions until then.
+    libx11-dev libxdamage-dev valgrind
 )
 
 missing=()
