@@ -19,6 +19,8 @@ void TApplication::Initialize() {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/main_icon.png")));
     // Closing the main form ends the program at once.
     QApplication::setQuitOnLastWindowClosed(true);
+    // Lets docks and Wayland compositors match the window to its installed desktop entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.dorvik.MotrelCalculator"));
 }
 
 void TApplication::setTitle(const QString& title) {
