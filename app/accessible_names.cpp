@@ -25,14 +25,6 @@ Control* find(QWidget& form, std::string_view name) {
     return control;
 }
 
-// "Connecting rod:  " is spoken as "Connecting rod".
-QString spokenCaption(const QLabel* label) {
-    if (label == nullptr) return {};
-    QString caption = label->text().trimmed();
-    if (caption.endsWith(u':')) caption.chop(1);
-    return caption.trimmed();
-}
-
 // "Speed" becomes "speed" inside a sentence; an abbreviation such as "RPM" stays as it is.
 QString inSentence(QString caption) {
     if (caption.size() > 1 && caption.at(1).isLower()) caption[0] = caption.at(0).toLower();
@@ -41,12 +33,19 @@ QString inSentence(QString caption) {
 
 }  // namespace
 
+QString spokenCaption(const QLabel& label) {
+    QString caption = label.text().trimmed();
+    if (caption.endsWith(u':')) caption.chop(1);
+    return caption.trimmed();
+}
+
 void describeForAssistiveTechnology(QWidget& form) {
     for (const FieldControls& controls : fieldControls()) {
         auto* field = find<QLineEdit>(form, controls.field);
         auto* captionLabel = find<QLabel>(form, controls.caption);
-        const QString caption = spokenCaption(captionLabel);
-        const QString unit = spokenCaption(find<QLabel>(form, controls.unit));
+        const QString caption = spokenCaption(*captionLabel);
+        const auto* unitLabel = find<QLabel>(form, controls.unit);
+        const QString unit = unitLabel ? spokenCaption(*unitLabel) : QString();
         const QString description = toQString(controls.hint).trimmed();
 
         field->setAccessibleName(unit.isEmpty() ? caption : caption + u' ' + unit);

@@ -3,6 +3,8 @@
 // selects. The captions are the pages' own texts, so names follow them.
 #pragma once
 
+class QLabel;
+class QString;
 class QWidget;
 
 namespace motrel::app {
@@ -10,5 +12,8 @@ namespace motrel::app {
 // Gives every field, selector and CALC! button of the calculator pages its accessible name and
 // description, and makes each caption label the buddy of its field.
 void describeForAssistiveTechnology(QWidget& form);
+
+// A caption as it is spoken: "Connecting rod:  " is "Connecting rod".
+QString spokenCaption(const QLabel& label);
 
 }  // namespace motrel::app

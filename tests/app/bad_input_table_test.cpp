@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QTabWidget>
 
+#include "accessible_names.h"
 #include "field_controls.h"
 #include "window_fixture.h"
 
@@ -66,12 +67,6 @@ QList<TableRow> readmeTable() {
                      withoutBackticks(cells[5])});
     }
     return rows;
-}
-
-QString spokenCaption(const QLabel& label) {
-    QString caption = label.text().trimmed();
-    if (caption.endsWith(u':')) caption.chop(1);
-    return caption.trimmed();
 }
 
 // The field a caption label on the page stands for.
